@@ -50,6 +50,8 @@ public:
     virtual void escribirTexto(int x, int y, const std::string& texto) = 0;
     // Draws the picture at its own size, opaque, with its top-left corner at (x, y).
     virtual void dibujarImagen(int x, int y, const Imagen& imagen) = 0;
+    // Fills the whole surface with c: the start of a full repaint.
+    virtual void limpiar(Color c) = 0;
 };
 
 #endif
