@@ -1,0 +1,98 @@
+// The application object and the modal boxes over FLTK.
+
+#include <FL/Fl.H>
+#include <FL/Fl_File_Chooser.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_ask.H>
+#include <FL/x.H>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/Aplicacion.h"
+#include "platform/AplicacionComun.h"
+#include "platform/Dialogos.h"
+#include "platform/Formulario.h"
+
+namespace {
+
+constexpr unsigned char CARA_BOTON_R = (COLOR_CARA_BOTON >> 16) & 0xFF;
+constexpr unsigned char CARA_BOTON_G = (COLOR_CARA_BOTON >> 8) & 0xFF;
+constexpr unsigned char CARA_BOTON_B = COLOR_CARA_BOTON & 0xFF;
+
+// The texts of FLTK's own boxes and file chooser, in the program's language.
+void traducirTextos()
+{
+    fl_ok = "Aceptar";
+    fl_cancel = "Cancelar";
+    fl_close = "Aceptar";
+    fl_yes = "Sí";
+    fl_no = "No";
+    Fl_File_Chooser::add_favorites_label = "Añadir a favoritos";
+    Fl_File_Chooser::all_files_label = "Todos los ficheros (*)";
+    Fl_File_Chooser::custom_filter_label = "Filtro personalizado";
+    Fl_File_Chooser::existing_file_label = "Ese fichero ya existe. ¿Desea reemplazarlo?";
+    Fl_File_Chooser::favorites_label = "Favoritos";
+    Fl_File_Chooser::filename_label = "Nombre:";
+    Fl_File_Chooser::filesystems_label = "Sistemas de ficheros";
+    Fl_File_Chooser::manage_favorites_label = "Organizar favoritos";
+    Fl_File_Chooser::new_directory_label = "Nombre de la carpeta nueva:";
+    Fl_File_Chooser::new_directory_tooltip = "Crear una carpeta nueva.";
+    Fl_File_Chooser::preview_label = "Vista previa";
+    Fl_File_Chooser::save_label = "Guardar";
+    Fl_File_Chooser::show_label = "Mostrar:";
+    Fl_File_Chooser::hidden_label = "Mostrar ficheros ocultos";
+}
+
+}  // namespace
+
+Aplicacion::Aplicacion()
+{
+    Fl::option(Fl::OPTION_FNFC_USES_GTK, false);
+    Fl::background(CARA_BOTON_R, CARA_BOTON_G, CARA_BOTON_B);
+    traducirTextos();
+}
+
+Aplicacion::~Aplicacion() { procesarPendientes(); }
+
+void Aplicacion::ejecutar(Formulario& principal)
+{
+    ponerPrincipal(&principal);
+    principal.mostrar();
+    // Closed windows are destroyed here, between events, when none of their handlers runs.
+    while (principal.visible()) {
+        Fl::wait();
+        procesarPendientes();
+    }
+    procesarPendientes();
+}
+
+Formulario* Aplicacion::principal() { return aplicacion_comun::principal(); }
+void Aplicacion::ponerPrincipal(Formulario* f) { aplicacion_comun::principal() = f; }
+void Aplicacion::liberarDespues(Formulario* f) { aplicacion_comun::liberarDespues(f); }
+void Aplicacion::procesarPendientes() { aplicacion_comun::procesarPendientes(); }
+void Aplicacion::despachar(const std::function<void()>& manejador) { aplicacion_comun::despachar(manejador); }
+
+bool pantallaDisponible()
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) return false;
+    XCloseDisplay(d);
+    return true;
+}
+
+void mostrarMensaje(const std::string& texto)
+{
+    fl_message_title("Tablexo");
+    fl_message("%s", texto.c_str());
+}
+
+void pausar(int ms)
+{
+    // Whatever a menu that just closed uncovered is drawn again before the wait.
+    if (fl_display) XSync(fl_display, False);
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) w->redraw();
+    Fl::flush();
+    if (fl_display) XSync(fl_display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
