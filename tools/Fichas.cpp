@@ -80,9 +80,8 @@ constexpr Punto CENTRO_3R{75, 75};
 
 Raster casilla3Raya()
 {
-    const Rgb arriba = rgb(0xFCFAF4), abajo = rgb(0xF1ECDF);
-    Raster r(LADO_3R, LADO_3R, arriba);
-    pintar(r, [](Punto) { return -1.0; }, [&](Punto p) { return mezcla(arriba, abajo, p.y / LADO_3R); });
+    // Flat paper: a shade within a cell would show the cells as tiles.
+    Raster r(LADO_3R, LADO_3R, rgb(0xF8F5EC));
     // Each cell draws half of every grid line it shares.
     const Rgb linea = rgb(0x34495E);
     pintar(r,
@@ -130,7 +129,7 @@ Raster casillaOtelo()
     const Rgb claro = rgb(0x2A9D5A), oscuro = rgb(0x1C7A43);
     Raster r(LADO_OT, LADO_OT, claro);
     pintar(r, [](Punto) { return -1.0; },
-           [&](Punto p) { return mezcla(claro, oscuro, std::min(distancia(p, CENTRO_OT) / 28.0, 1.0)); });
+           [&](Punto p) { return mezcla(claro, oscuro, std::min(distancia(p, CENTRO_OT) / 45.0, 1.0)); });
     pintar(r,
            [](Punto p) {
                const double borde = std::min(std::min(p.x, p.y), std::min(LADO_OT - p.x, LADO_OT - p.y));
