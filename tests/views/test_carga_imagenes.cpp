@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "games/Utjuegoconecta4.h"
 #include "platform/headless/LienzoGrabador.h"
 #include "views/Utinterfazgrafc4.h"
@@ -25,7 +27,8 @@ public:
     CarpetaDePrueba() : anterior(fs::current_path())
     {
         raiz = fs::temp_directory_path() /
-               ("tablexo-vistas-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("tablexo-vistas-" + std::to_string(getpid()) + "-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(raiz);
         fs::create_directories(raiz / "trabajo");
         fs::current_path(raiz / "trabajo");
@@ -159,7 +162,7 @@ TEST(CargarImagenSinPantalla, RefusesDamagedFiles)
         {"unknown depth", conCambio(28, 7)},
         {"compressed", conCambio(30, 1)},
     };
-    const fs::path ruta = fs::temp_directory_path() / "tablexo-vistas-danada.bmp";
+    const fs::path ruta = fs::temp_directory_path() / ("tablexo-vistas-danada-" + std::to_string(getpid()) + ".bmp");
     for (const auto& c : casos) {
         std::ofstream(ruta, std::ios::binary | std::ios::trunc) << c.contenido;
         EXPECT_EQ(cargarImagen(ruta.string()), nullptr) << c.caso;

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "platform/Lienzo.h"
 
 namespace {
@@ -40,7 +42,7 @@ TEST(Fichas, EachLoadsAtTheSizeOfItsCell)
 TEST(Fichas, LoaderRefusesMissingAndForeignFiles)
 {
     EXPECT_EQ(cargarImagen(enBin("no-existe.bmp")), nullptr);
-    const auto ruta = std::filesystem::temp_directory_path() / "tablexo-fichas-texto.bmp";
+    const auto ruta = std::filesystem::temp_directory_path() / ("tablexo-fichas-" + std::to_string(getpid()) + ".bmp");
     // FLTK's own reader would take this for a picture, slowly.
     std::ofstream(ruta) << "BM, pero no una imagen";
     EXPECT_EQ(cargarImagen(ruta.string()), nullptr);
