@@ -84,19 +84,20 @@ public:
         Casilla jugada = NINGUNA;
     };
 
-    Tabla() : entradas(TAMANO) {}
+    // Room for 2^bits positions.
+    explicit Tabla(unsigned bits) : mascara((std::size_t{1} << bits) - 1), entradas(mascara + 1) {}
 
     // The entry of k, or null.
     const Entrada* buscar(const Clave& k) const
     {
-        const Entrada& e = entradas[mezclar(k) & (TAMANO - 1)];
+        const Entrada& e = entradas[mezclar(k) & mascara];
         return e.profundidad >= 0 && e.clave == k ? &e : nullptr;
     }
 
-    void guardar(const Entrada& e) { entradas[mezclar(e.clave) & (TAMANO - 1)] = e; }
+    void guardar(const Entrada& e) { entradas[mezclar(e.clave) & mascara] = e; }
 
 private:
-    static constexpr std::size_t TAMANO = std::size_t{1} << 15;
+    std::size_t mascara;
     std::vector<Entrada> entradas;
 };
 
@@ -140,7 +141,9 @@ Busqueda::Busqueda(tJuegoLogT2& raiz, int profundidad, FuncionEvaluacion f)
     : evaluacion(f),
       columnaPase(dynamic_cast<tJuegoOtelo*>(&raiz) ? COLUMNA_PASAR : SIN_COLUMNA),
       jugadasPorNivel(static_cast<std::size_t>(std::max(profundidad, 0)) + 1),
-      hijosPorNivel(static_cast<std::size_t>(std::max(profundidad, 0)) + 1)
+      hijosPorNivel(static_cast<std::size_t>(std::max(profundidad, 0)) + 1),
+      // A shallow search meets few positions: a small table is cheaper to set up.
+      tabla(static_cast<unsigned>(std::clamp(4 + 2 * profundidad, 8, 15)))
 {
 }
 
@@ -162,7 +165,7 @@ int Busqueda::valorar(tJuegoLogT2& juego, int p, int alfa, int beta, bool trasPa
 {
     if (p <= 0) return evaluacion(&juego);
     Tabla::Entrada nueva;
-    const bool conClave = claveDe(juego, trasPase, nueva.clave);
+    const bool conClave = p >= 2 && claveDe(juego, trasPase, nueva.clave);
     const Tabla::Entrada* vista = conClave ? tabla.buscar(nueva.clave) : nullptr;
     Casilla recordada = NINGUNA;
     if (vista) {
