@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <vector>
 
 #include "ayudas.h"
@@ -98,6 +99,17 @@ TEST(TresEnRaya, TableroLlenoSinLineaLoGanaQuienEmpezo)
         for (unsigned x = 0; x < 3; ++x)
             for (unsigned y = 0; y < 3; ++y) esperarRechazo(j, {x, y}, MENSAJE);
     }
+}
+
+TEST(TresEnRaya, LaCopiaLlevaLasCasillasLibres)
+{
+    tJuego3Raya j(JUGADOR1);
+    jugarTodas(j, std::vector<Casilla>(TABLAS.begin(), TABLAS.end() - 1));
+    std::unique_ptr<tJuegoLogT2> copia(j.clonar());
+    copia->jugar(TABLAS.back());  // the copy knows this fills its board
+    EXPECT_TRUE(copia->finalizado());
+    EXPECT_EQ(copia->dameTurno(), JUGADOR1);
+    EXPECT_FALSE(j.finalizado());
 }
 
 TEST(TresEnRaya, DespuesDelFinalLaCasillaVaciaSigueValiendo)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,18 @@ TEST(Conecta4, TableroLlenoSinLineaLoGanaQuienNoEmpezo)
         EXPECT_EQ(j.dameTurno(), otroJugador(empieza));
         for (unsigned x = 0; x < ANCHO; ++x) esperarRechazo(j, {x, 0}, MENSAJE);
     }
+}
+
+TEST(Conecta4, LaCopiaLlevaLasCasillasLibres)
+{
+    const std::vector<Casilla> jugadas = llenadoSinLinea();
+    tJuegoConecta4 j(ANCHO, ALTO, JUGADOR2);
+    jugarTodas(j, std::vector<Casilla>(jugadas.begin(), jugadas.end() - 1));
+    std::unique_ptr<tJuegoLogT2> copia(j.clonar());
+    copia->jugar(jugadas.back());  // the copy knows this fills its board
+    EXPECT_TRUE(copia->finalizado());
+    EXPECT_EQ(copia->dameTurno(), JUGADOR1);
+    EXPECT_FALSE(j.finalizado());
 }
 
 TEST(Conecta4, DespuesDelFinalLaColumnaAbiertaSigueValiendo)

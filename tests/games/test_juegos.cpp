@@ -51,7 +51,9 @@ TEST(Juegos, ClonarDaUnaCopiaIndependiente)
         original->jugar(g.apertura[0]);
         std::unique_ptr<tJuegoLogT2> copia(original->clonar());
         ASSERT_TRUE(copia);
-        EXPECT_EQ(typeid(*copia), typeid(*original));
+        const tJuegoLogT2& c = *copia;
+        const tJuegoLogT2& o = *original;
+        EXPECT_EQ(typeid(c), typeid(o));
         EXPECT_NE(copia->dameTablero(), original->dameTablero());
         const Foto antes = foto(*original);
         EXPECT_TRUE(foto(*copia) == antes);
