@@ -2,6 +2,9 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_File_Chooser.H>
+#include <FL/Fl_File_Input.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Window.H>
 
 #include <cctype>
 #include <string>
@@ -66,6 +69,31 @@ std::string filtroFltk(const std::string& filtro)
     return r;
 }
 
+// The first file-name field inside g, or null.
+Fl_File_Input* campoNombre(Fl_Group* g)
+{
+    for (int i = 0; i < g->children(); ++i) {
+        Fl_Widget* w = g->child(i);
+        if (Fl_File_Input* campo = dynamic_cast<Fl_File_Input*>(w)) return campo;
+        if (Fl_Group* dentro = w->as_group()) {
+            if (Fl_File_Input* campo = campoNombre(dentro)) return campo;
+        }
+    }
+    return nullptr;
+}
+
+// The chooser shows its folder in the name field, all selected; a name typed
+// over that selection is relative, and the chooser then mangles it while it
+// is typed. With the cursor after the folder, what is typed is appended to it.
+void cursorAlFinal(const char* titulo)
+{
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+        if (!w->label() || std::string(w->label()) != titulo) continue;
+        if (Fl_File_Input* campo = campoNombre(w)) campo->position(campo->size());
+        return;
+    }
+}
+
 // The folder of the last file chosen, where the next dialog opens.
 std::string& ultimaCarpeta()
 {
@@ -85,6 +113,7 @@ bool DialogoFichero::ejecutar()
     dialogo.preview(0);
     dialogo.ok_label(guardar ? "Guardar" : "Abrir");
     dialogo.show();
+    cursorAlFinal(guardar ? "Guardar como" : "Abrir");
     while (dialogo.shown()) Fl::wait();
     if (dialogo.count() < 1 || !dialogo.value()) return false;
     const std::string elegido = dialogo.value();

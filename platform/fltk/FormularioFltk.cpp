@@ -6,7 +6,9 @@
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Window.H>
 
+#include <cctype>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/Aplicacion.h"
@@ -51,6 +53,15 @@ void alPedirCierre(Fl_Widget*, void* datos)
     Aplicacion::despachar([f] { f->cerrar(); });
 }
 
+// Alt and the letter after the "&" of a caption; 0 when it has none.
+int teclaDeAcceso(const std::string& titulo)
+{
+    const std::string::size_type p = titulo.find('&');
+    if (p == std::string::npos || p + 1 >= titulo.size()) return 0;
+    const unsigned char letra = static_cast<unsigned char>(titulo[p + 1]);
+    return FL_ALT | std::tolower(letra);
+}
+
 void alElegirMenu(Fl_Widget*, void* datos)
 {
     ElementoMenu* e = static_cast<ElementoMenu*>(datos);
@@ -78,18 +89,20 @@ struct Formulario::Impl {
     }
 
     // Appends the items of one level of the menu, each submenu closed by an empty item.
-    void aplanar(const std::vector<ElementoMenu*>& nivel)
+    void aplanar(const std::vector<ElementoMenu*>& nivel, bool barra)
     {
         for (ElementoMenu* e : nivel) {
             Fl_Menu_Item item{};
             item.text = e->titulo().c_str();
+            // FLTK's bar opens a submenu by its access key but does not pick a plain command by it.
+            if (barra && e->hijos().empty()) item.shortcut_ = teclaDeAcceso(e->titulo());
             item.callback_ = e->hijos().empty() ? alElegirMenu : nullptr;
             item.user_data_ = e;
             item.flags = (e->hijos().empty() ? 0 : FL_SUBMENU) | (e->habilitado() ? 0 : FL_MENU_INACTIVE);
             indices[e] = elementos.size();
             elementos.push_back(item);
             if (!e->hijos().empty()) {
-                aplanar(e->hijos());
+                aplanar(e->hijos(), false);
                 elementos.push_back(Fl_Menu_Item{});
             }
         }
@@ -163,7 +176,7 @@ void Formulario::ponerMenu(MenuPrincipal& menu)
 {
     impl->elementos.clear();
     impl->indices.clear();
-    impl->aplanar(menu.elementos());
+    impl->aplanar(menu.elementos(), true);
     impl->elementos.push_back(Fl_Menu_Item{});
     impl->barra->menu(impl->elementos.data());
     menu.alCambiar = [this](ElementoMenu& e) { impl->actualizarElemento(e); };
