@@ -16,9 +16,9 @@ tJuegoLogT2::~tJuegoLogT2() { delete tablero; }
 void tJuegoLogT2::reiniciar(Turno empieza)
 {
     if (!tablero) return;
-    const unsigned nc = tablero->numColumnas();
-    const unsigned nf = tablero->numFilas();
+    // The new board is made before the old one goes, so a failed allocation leaves the game whole.
+    Tablero* nuevo = new Tablero(tablero->numColumnas(), tablero->numFilas(), NINGUNO);
     delete tablero;
-    tablero = new Tablero(nc, nf, NINGUNO);
+    tablero = nuevo;
     turno = empieza;
 }
