@@ -31,7 +31,7 @@ void traducirTextos()
     Fl_File_Chooser::add_favorites_label = "Añadir a favoritos";
     Fl_File_Chooser::all_files_label = "Todos los ficheros (*)";
     Fl_File_Chooser::custom_filter_label = "Filtro personalizado";
-    Fl_File_Chooser::existing_file_label = "Ese fichero ya existe. ¿Desea reemplazarlo?";
+    Fl_File_Chooser::existing_file_label = "Elija un fichero que exista.";
     Fl_File_Chooser::favorites_label = "Favoritos";
     Fl_File_Chooser::filename_label = "Nombre:";
     Fl_File_Chooser::filesystems_label = "Sistemas de ficheros";
