@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -123,12 +124,15 @@ TEST_F(Ventana, OpponentChoicesSetKindAndLevel)
 // ---- whole matches ----
 
 struct Enfrentamiento {
+    const char* nombre;
     int juego;
     ElementoMenu VentanaPrueba::*menuJuego;
     ElementoMenu VentanaPrueba::*menuJugador;
     const char* titulo;
     int ancho, alto;
 };
+
+void PrintTo(const Enfrentamiento& e, std::ostream* os) { *os << e.nombre; }
 
 class PartidaCompleta : public Ventana, public ::testing::WithParamInterface<Enfrentamiento> {};
 
@@ -174,13 +178,13 @@ TEST_P(PartidaCompleta, RunsToTheEndWithOneEndMessage)
 INSTANTIATE_TEST_SUITE_P(
     TodosLosJuegos, PartidaCompleta,
     ::testing::Values(
-        Enfrentamiento{JUEGO_CONECTA4, &VentanaPrueba::Conecta41, &VentanaPrueba::Aleatorio1, "Tablexo - Conecta 4", 400, 350},
-        Enfrentamiento{JUEGO_CONECTA4, &VentanaPrueba::Conecta41, &VentanaPrueba::Bajo1, "Tablexo - Conecta 4", 400, 350},
-        Enfrentamiento{JUEGO_3RAYA, &VentanaPrueba::TresenRaya1, &VentanaPrueba::Aleatorio1, "Tablexo - Tres en Raya", 450, 500},
-        Enfrentamiento{JUEGO_3RAYA, &VentanaPrueba::TresenRaya1, &VentanaPrueba::Alto1, "Tablexo - Tres en Raya", 450, 500},
-        Enfrentamiento{JUEGO_OTELO, &VentanaPrueba::Otello1, &VentanaPrueba::Aleatorio1, "Tablexo - Otelo", 369, 378},
-        Enfrentamiento{JUEGO_OTELO, &VentanaPrueba::Otello1, &VentanaPrueba::Bajo1, "Tablexo - Otelo", 369, 378}),
-    [](const ::testing::TestParamInfo<Enfrentamiento>& i) { return "Caso" + std::to_string(i.index); });
+        Enfrentamiento{"Conecta4Aleatorio", JUEGO_CONECTA4, &VentanaPrueba::Conecta41, &VentanaPrueba::Aleatorio1, "Tablexo - Conecta 4", 400, 350},
+        Enfrentamiento{"Conecta4Bajo", JUEGO_CONECTA4, &VentanaPrueba::Conecta41, &VentanaPrueba::Bajo1, "Tablexo - Conecta 4", 400, 350},
+        Enfrentamiento{"TresEnRayaAleatorio", JUEGO_3RAYA, &VentanaPrueba::TresenRaya1, &VentanaPrueba::Aleatorio1, "Tablexo - Tres en Raya", 450, 500},
+        Enfrentamiento{"TresEnRayaAlto", JUEGO_3RAYA, &VentanaPrueba::TresenRaya1, &VentanaPrueba::Alto1, "Tablexo - Tres en Raya", 450, 500},
+        Enfrentamiento{"OteloAleatorio", JUEGO_OTELO, &VentanaPrueba::Otello1, &VentanaPrueba::Aleatorio1, "Tablexo - Otelo", 369, 378},
+        Enfrentamiento{"OteloBajo", JUEGO_OTELO, &VentanaPrueba::Otello1, &VentanaPrueba::Bajo1, "Tablexo - Otelo", 369, 378}),
+    [](const ::testing::TestParamInfo<Enfrentamiento>& i) { return std::string(i.param.nombre); });
 
 TEST_F(Ventana, AnnouncesWhoWonByTheSideTheGameNames)
 {
