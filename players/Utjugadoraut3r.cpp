@@ -1,20 +1,8 @@
 #include "players/Utjugadoraut3r.h"
 
+#include "players/Upuntuacion.h"
 #include "players/Usorteo.h"
 #include "support/Uerrores.h"
-
-namespace {
-
-constexpr int PESO_MARCA = 10;  // a line of n marks of one side weighs 10^n
-
-int potenciaDeDiez(int n)
-{
-    int p = 1;
-    while (n-- > 0) p *= PESO_MARCA;
-    return p;
-}
-
-}  // namespace
 
 Casilla tJugAlea3R::elegirJugada(tJuegoLogT2* juego)
 {
@@ -45,24 +33,14 @@ Casilla tJugConz3R::elegirJugada(tJuegoLogT2* juego)
 
 void puntuarLinea(int& total, Turno a, Turno b, Turno c)
 {
-    int j1 = 0, j2 = 0;
-    for (Turno t : {a, b, c}) {
-        j1 += t == JUGADOR1;
-        j2 += t == JUGADOR2;
-    }
-    if (j1 == 0 && j2 > 0) total += potenciaDeDiez(j2);
-    else if (j2 == 0 && j1 > 0) total -= potenciaDeDiez(j1);
+    puntuarGrupo(total, {a, b, c});
 }
 
 int evaluar3R(tJuegoLogT2* juego)
 {
     const Tablero* t = juego->dameTablero();
     if (!t) return 0;
-    auto celda = [t](unsigned x, unsigned y) {
-        Turno v = NINGUNO;
-        t->leer(x, y, v);
-        return v;
-    };
+    auto celda = [t](unsigned x, unsigned y) { return leerCelda(*t, x, y); };
     int total = 0;
     for (unsigned i = 0; i < 3; ++i) {
         puntuarLinea(total, celda(i, 0), celda(i, 1), celda(i, 2));  // column

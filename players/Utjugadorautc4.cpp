@@ -1,20 +1,8 @@
 #include "players/Utjugadorautc4.h"
 
+#include "players/Upuntuacion.h"
 #include "players/Usorteo.h"
 #include "support/Uerrores.h"
-
-namespace {
-
-constexpr int PESO_PIEZA = 10;  // a group of n pieces of one side weighs 10^n
-
-int potenciaDeDiez(int n)
-{
-    int p = 1;
-    while (n-- > 0) p *= PESO_PIEZA;
-    return p;
-}
-
-}  // namespace
 
 Casilla tJugAleaC4::elegirJugada(tJuegoLogT2* juego)
 {
@@ -39,24 +27,14 @@ Casilla tJugConzC4::elegirJugada(tJuegoLogT2* juego)
 
 void puntuarVentana(int& total, Turno a, Turno b, Turno c, Turno d)
 {
-    int j1 = 0, j2 = 0;
-    for (Turno t : {a, b, c, d}) {
-        j1 += t == JUGADOR1;
-        j2 += t == JUGADOR2;
-    }
-    if (j1 == 0 && j2 > 0) total += potenciaDeDiez(j2);
-    else if (j2 == 0 && j1 > 0) total -= potenciaDeDiez(j1);
+    puntuarGrupo(total, {a, b, c, d});
 }
 
 int evaluarC4(tJuegoLogT2* juego)
 {
     const Tablero* t = juego->dameTablero();
     if (!t) return 0;
-    auto celda = [t](unsigned x, unsigned y) {
-        Turno v = NINGUNO;
-        t->leer(x, y, v);
-        return v;
-    };
+    auto celda = [t](unsigned x, unsigned y) { return leerCelda(*t, x, y); };
     const unsigned nc = t->numColumnas();
     const unsigned nf = t->numFilas();
     int total = 0;
