@@ -52,6 +52,8 @@ public:
     virtual void dibujarImagen(int x, int y, const Imagen& imagen) = 0;
     // Fills the whole surface with c: the start of a full repaint.
     virtual void limpiar(Color c) = 0;
+    // Fills the rectangle whose top-left corner is (x, y) with the brush colour.
+    virtual void rellenar(int x, int y, int ancho, int alto) = 0;
 };
 
 #endif

@@ -134,6 +134,9 @@ void tInterfazGrafT2::escribirTurno(const tJuegoLogT2& juego)
     const std::string turno = juego.dameTurno() == JUGADOR1 ? "Turno: Jugador 1" : "Turno: Ordenador";
     const int x = int(dameAncho() / 2) - lienzo->anchoTexto(turno) / 2;
     const int y = int(dameAlto()) + lienzo->altoTexto(turno) / 2;
+    // The lines differ in width and so start at different x: clear what the
+    // last one left, or the edge of a longer line shows beside a shorter one.
+    lienzo->rellenar(0, int(dameAlto()), int(dameAncho()), int(ALTO_FRANJA_ESTADO));
     // The person's line carries four spaces, measured out but written, so that
     // its box also covers the end of a longer line drawn there before.
     lienzo->escribirTexto(x, y, juego.dameTurno() == JUGADOR1 ? turno + "    " : turno);

@@ -57,6 +57,9 @@ bool cargarImagenesJuegos(const std::string& dirEjecutable, std::string& mensaje
 // Frees every game's pictures, in the reverse order of loading.
 void liberarImagenesJuegos();
 
+// The strip below the board that holds the status lines.
+constexpr unsigned ALTO_FRANJA_ESTADO = 50;
+
 class tInterfazGrafT2 {
 public:
     explicit tInterfazGrafT2(Lienzo* lienzo) : lienzo(lienzo) {}
@@ -81,7 +84,7 @@ public:
 protected:
     // Brush: button face; font: "Arial" of the given size, black.
     void prepararLienzo(int puntos);
-    // The line naming the side to move, centred below the board.
+    // The line naming the side to move, centred below the board, on a cleared strip.
     void escribirTurno(const tJuegoLogT2& juego);
     // texto centred on the view's width, its top at y.
     void escribirCentrado(const std::string& texto, int y);

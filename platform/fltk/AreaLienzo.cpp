@@ -124,6 +124,16 @@ void AreaLienzo::limpiar(Color c)
     mostrar();
 }
 
+void AreaLienzo::rellenar(int rx, int ry, int ancho, int alto)
+{
+    Fl_Offscreen b = buffer();
+    fl_begin_offscreen(b);
+    ponerColor(pincel);
+    fl_rectf(rx, ry, ancho, alto);
+    fl_end_offscreen();
+    mostrarZona(rx, ry, ancho, alto);
+}
+
 void AreaLienzo::colorPincel(Color c)
 {
     pincel = c;

@@ -40,6 +40,7 @@ public:
 
     // Fills the whole buffer with c and shows it.
     void limpiar(Color c) override;
+    void rellenar(int x, int y, int ancho, int alto) override;
     // New widget and buffer size, cleared to COLOR_CARA_BOTON.
     void redimensionar(int w, int h);
     // Copies the buffer to the window and flushes it to the screen. Like every

@@ -83,6 +83,17 @@ void LienzoGrabador::limpiar(Color c)
     registro.push_back(l);
 }
 
+void LienzoGrabador::rellenar(int x, int y, int ancho, int alto)
+{
+    LlamadaLienzo l(LlamadaLienzo::RELLENAR);
+    l.x = x;
+    l.y = y;
+    l.ancho = ancho;
+    l.alto = alto;
+    l.color = pincelActual;
+    registro.push_back(l);
+}
+
 std::vector<LlamadaLienzo> LienzoGrabador::llamadas(LlamadaLienzo::Tipo tipo) const
 {
     std::vector<LlamadaLienzo> elegidas;

@@ -17,15 +17,15 @@
 
 // One recorded call.
 struct LlamadaLienzo {
-    enum Tipo { PINCEL, FUENTE, TEXTO, IMAGEN, LIMPIAR };
+    enum Tipo { PINCEL, FUENTE, TEXTO, IMAGEN, LIMPIAR, RELLENAR };
 
     Tipo tipo = PINCEL;
-    int x = 0, y = 0;     // TEXTO and IMAGEN: the top-left corner
+    int x = 0, y = 0;     // TEXTO, IMAGEN and RELLENAR: the top-left corner
     std::string texto;    // TEXTO: the text; IMAGEN: the picture's file name without folder;
                           // FUENTE: the face name
-    int ancho = 0;        // TEXTO: the measured box; IMAGEN: the picture's size
+    int ancho = 0;        // TEXTO: the measured box; IMAGEN: the picture's size; RELLENAR: the rectangle's
     int alto = 0;
-    Color color = 0;      // PINCEL and LIMPIAR: that colour; FUENTE and TEXTO: the font's colour
+    Color color = 0;      // PINCEL, LIMPIAR and RELLENAR: that colour; FUENTE and TEXTO: the font's colour
     Color pincel = 0;     // TEXTO: the brush colour its box was filled with
     std::string fuente;   // TEXTO: the face it was written in
     int puntos = 0;       // FUENTE and TEXTO: the size in points
@@ -42,6 +42,7 @@ public:
     void escribirTexto(int x, int y, const std::string& texto) override;
     void dibujarImagen(int x, int y, const Imagen& imagen) override;
     void limpiar(Color c) override;
+    void rellenar(int x, int y, int ancho, int alto) override;
 
     // Every call since the start or the last olvidar(), in order.
     const std::vector<LlamadaLienzo>& llamadas() const { return registro; }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -98,6 +99,39 @@ TEST_F(Vistas, StatusLineNamesTheSideToMoveCentredBelowTheBoard)
         EXPECT_EQ(estado.puntos, c.puntos);
         EXPECT_EQ(estado.color, COLOR_NEGRO);
         EXPECT_EQ(estado.pincel, COLOR_CARA_BOTON);
+    }
+}
+
+TEST_F(Vistas, StatusStripIsClearedBeforeItsLinesAreWritten)
+{
+    // "Turno: Ordenador" and "Turno: Jugador 1" start at different x: without
+    // clearing, the edge of the one drawn before shows beside the other.
+    struct Caso {
+        const char* vista;
+        std::function<std::unique_ptr<tInterfazGrafT2>(Lienzo*)> crearVista;
+        std::function<std::unique_ptr<tJuegoLogT2>()> crearJuego;
+        int ancho, alto;
+    };
+    const Caso casos[] = {
+        {"C4", vista<tInterfazGrafC4>(), conecta4(JUGADOR1), 400, 300},
+        {"3R", vista<tInterfazGraf3R>(), tresEnRaya(JUGADOR2), 450, 450},
+        {"Ot", vista<tInterfazGrafOt>(), otelo(JUGADOR1), 369, 328},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.vista);
+        lienzo.olvidar();
+        auto juego = c.crearJuego();
+        c.crearVista(&lienzo)->dibujar(juego.get());
+        const auto& llamadas = lienzo.llamadas();
+        auto relleno = std::find_if(llamadas.begin(), llamadas.end(),
+                                    [](const LlamadaLienzo& l) { return l.tipo == LlamadaLienzo::RELLENAR; });
+        auto texto = std::find_if(llamadas.begin(), llamadas.end(),
+                                  [](const LlamadaLienzo& l) { return l.tipo == LlamadaLienzo::TEXTO; });
+        ASSERT_NE(relleno, llamadas.end());
+        EXPECT_LT(relleno - llamadas.begin(), texto - llamadas.begin());
+        EXPECT_EQ(std::make_pair(relleno->x, relleno->y), std::make_pair(0, c.alto));
+        EXPECT_EQ(std::make_pair(relleno->ancho, relleno->alto), std::make_pair(c.ancho, 50));
+        EXPECT_EQ(relleno->color, COLOR_CARA_BOTON);
     }
 }
 
