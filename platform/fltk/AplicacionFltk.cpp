@@ -44,10 +44,26 @@ void traducirTextos()
     Fl_File_Chooser::hidden_label = "Mostrar ficheros ocultos";
 }
 
+// In an open menu FLTK first matches a letter, case and all, against every
+// access key of the open menus and the bar, and only then ignoring case: the
+// "u" of the bar's "J&ugador" would take the key meant for "&Usuario" in an
+// open submenu. Every item inside a menu has a capital access key, so a plain
+// letter typed while a menu is open is matched as a capital; the bar's titles
+// still take it in the second, case-blind round.
+int despacharEvento(int evento, Fl_Window* ventana)
+{
+    const bool tecla = evento == FL_KEYBOARD || evento == FL_SHORTCUT;
+    if (tecla && Fl::grab() && !Fl::event_state(FL_ALT | FL_CTRL | FL_META) && Fl::e_length == 1 &&
+        Fl::e_text[0] >= 'a' && Fl::e_text[0] <= 'z')
+        Fl::e_text[0] = static_cast<char>(Fl::e_text[0] - 'a' + 'A');
+    return Fl::handle_(evento, ventana);
+}
+
 }  // namespace
 
 Aplicacion::Aplicacion()
 {
+    Fl::event_dispatch(despacharEvento);
     Fl::option(Fl::OPTION_FNFC_USES_GTK, false);
     Fl::background(CARA_BOTON_R, CARA_BOTON_G, CARA_BOTON_B);
     traducirTextos();

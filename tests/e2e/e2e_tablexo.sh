@@ -193,6 +193,12 @@ titulo_es "$W2" "Tablexo - Conecta 4" || fallo "título de la segunda ventana"
 $(tablero "$W2")
 $jugado"
 
+# A letter in an open submenu picks its item even where a title of the bar
+# has the same access key ("J&ugador" and "&Usuario").
+teclas "$W2" alt+j t
+teclas "$W2" alt+p i u
+esperar "Tres en Raya con la persona primero" 10 titulo_es "$W2" "Tablexo - Tres en Raya"
+
 # The close box: the second window goes, the program stays; the main one ends it.
 "$cerrar" "$W2"
 esperar "el cierre de la segunda ventana" 10 no_visible "$W2"
