@@ -106,32 +106,29 @@ void AreaLienzo::resize(int nx, int ny, int nw, int nh)
 void AreaLienzo::redimensionar(int nw, int nh)
 {
     size(nw, nh);
-    Fl_Offscreen b = buffer();
-    fl_begin_offscreen(b);
-    ponerColor(COLOR_CARA_BOTON);
-    fl_rectf(0, 0, w(), h());
-    fl_end_offscreen();
+    rellenarBuffer(0, 0, w(), h(), COLOR_CARA_BOTON);
     redraw();
 }
 
 void AreaLienzo::limpiar(Color c)
 {
-    Fl_Offscreen b = buffer();
-    fl_begin_offscreen(b);
-    ponerColor(c);
-    fl_rectf(0, 0, w(), h());
-    fl_end_offscreen();
+    rellenarBuffer(0, 0, w(), h(), c);
     mostrar();
 }
 
 void AreaLienzo::rellenar(int rx, int ry, int ancho, int alto)
 {
+    rellenarBuffer(rx, ry, ancho, alto, pincel);
+    mostrarZona(rx, ry, ancho, alto);
+}
+
+void AreaLienzo::rellenarBuffer(int rx, int ry, int ancho, int alto, Color c)
+{
     Fl_Offscreen b = buffer();
     fl_begin_offscreen(b);
-    ponerColor(pincel);
+    ponerColor(c);
     fl_rectf(rx, ry, ancho, alto);
     fl_end_offscreen();
-    mostrarZona(rx, ry, ancho, alto);
 }
 
 void AreaLienzo::colorPincel(Color c)

@@ -62,6 +62,8 @@ private:
     // The buffer, created on first use once the display is open.
     Fl_Offscreen buffer();
     void liberarBuffer();
+    // Fills the part (x, y, w, h) of the buffer with c, without showing it.
+    void rellenarBuffer(int x, int y, int w, int h, Color c);
     // Copies the part (x, y, w, h) of the buffer to the window, if it is shown.
     void mostrarZona(int x, int y, int w, int h);
     // Makes the present font FLTK's current one (measuring and drawing need it).
