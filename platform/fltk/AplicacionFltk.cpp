@@ -10,7 +10,6 @@
 #include <thread>
 
 #include "platform/Aplicacion.h"
-#include "platform/AplicacionComun.h"
 #include "platform/Dialogos.h"
 #include "platform/Formulario.h"
 
@@ -82,12 +81,6 @@ void Aplicacion::ejecutar(Formulario& principal)
     }
     procesarPendientes();
 }
-
-Formulario* Aplicacion::principal() { return aplicacion_comun::principal(); }
-void Aplicacion::ponerPrincipal(Formulario* f) { aplicacion_comun::principal() = f; }
-void Aplicacion::liberarDespues(Formulario* f) { aplicacion_comun::liberarDespues(f); }
-void Aplicacion::procesarPendientes() { aplicacion_comun::procesarPendientes(); }
-void Aplicacion::despachar(const std::function<void()>& manejador) { aplicacion_comun::despachar(manejador); }
 
 bool pantallaDisponible()
 {

@@ -143,18 +143,6 @@ Formulario::~Formulario()
     delete impl->ventana;
 }
 
-void Formulario::crear()
-{
-    if (alCrear) alCrear();
-}
-
-void Formulario::destruir()
-{
-    if (destruido) return;
-    destruido = true;
-    if (alDestruir) alDestruir();
-}
-
 void Formulario::ponerTitulo(const std::string& texto)
 {
     impl->titulo = texto;

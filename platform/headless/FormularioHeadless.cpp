@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "platform/Aplicacion.h"
-#include "platform/AplicacionComun.h"
 #include "platform/Dialogos.h"
 #include "platform/Formulario.h"
 #include "platform/headless/LienzoGrabador.h"
@@ -52,18 +51,6 @@ Formulario::~Formulario()
     estado().vivos.erase(this);
     ++estado().destruidos;
     if (Aplicacion::principal() == this) Aplicacion::ponerPrincipal(nullptr);
-}
-
-void Formulario::crear()
-{
-    if (alCrear) alCrear();
-}
-
-void Formulario::destruir()
-{
-    if (destruido) return;
-    destruido = true;
-    if (alDestruir) alDestruir();
 }
 
 void Formulario::ponerTitulo(const std::string& texto) { impl->titulo = texto; }
@@ -114,12 +101,6 @@ void Aplicacion::ejecutar(Formulario& principal)
     ponerPrincipal(&principal);
     principal.mostrar();
 }
-
-Formulario* Aplicacion::principal() { return aplicacion_comun::principal(); }
-void Aplicacion::ponerPrincipal(Formulario* f) { aplicacion_comun::principal() = f; }
-void Aplicacion::liberarDespues(Formulario* f) { aplicacion_comun::liberarDespues(f); }
-void Aplicacion::procesarPendientes() { aplicacion_comun::procesarPendientes(); }
-void Aplicacion::despachar(const std::function<void()>& manejador) { aplicacion_comun::despachar(manejador); }
 
 bool pantallaDisponible() { return false; }
 
